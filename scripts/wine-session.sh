@@ -52,4 +52,6 @@ wine_session_start() {
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Small /d 640x480 /f >/dev/null 2>&1
+  # The desktop settings take effect when the next program starts a new server and desktop.
+  wineserver -w
 }
