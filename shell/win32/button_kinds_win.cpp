@@ -57,6 +57,13 @@ LRESULT CALLBACK groupBoxProc(HWND group, UINT message, WPARAM wParam, LPARAM lP
         switch (message) {
             case WM_NCDESTROY:
                 return forwardDestroy(group, data, message, wParam, lParam);
+            case WM_ERASEBKGND: {
+                // The frame is drawn on its own; its inside takes the window's background colour.
+                RECT area;
+                GetClientRect(group, &area);
+                FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_3DFACE));
+                return 1;
+            }
             case WM_COMMAND:
             case WM_NOTIFY:
             case WM_CTLCOLOREDIT:
