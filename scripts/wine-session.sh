@@ -49,6 +49,9 @@ wine_session_start() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
   wineboot -i >/dev/null 2>&1
+  # Wine's own TrueType fonts (Marlett draws the frame buttons' glyphs) are not found in Debian's data
+  # directory; the prefix's font folder is searched.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Small /d 640x480 /f >/dev/null 2>&1
