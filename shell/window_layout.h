@@ -26,6 +26,9 @@ struct FontSpec {
 
 inline constexpr FontSpec kDefaultFont{nullptr, 0};
 
+// Every combo box is this high with its list open.
+inline constexpr int kComboBoxOpenHeight = 160;
+
 struct ControlLayout {
     ControlKind kind;
     const char* name;    // GBK, unique within the window

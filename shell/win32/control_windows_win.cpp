@@ -69,8 +69,11 @@ HWND createControlWindow(const ControlLayout& row, int index, HWND parent, HFONT
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
     if (!row.enabled) style |= WS_DISABLED;
     const std::wstring text = row.kind == ControlKind::ComboBox ? std::wstring() : gbkToWide(row.text);
+    // A drop-down list's window height is that of the box with its list open; the closed box is as
+    // high as its font needs.
+    const int height = row.kind == ControlKind::ComboBox ? kComboBoxOpenHeight : row.height;
     HWND control = CreateWindowExW(kind.exStyle, kind.className, text.c_str(), style, row.x, row.y,
-                                   row.width, row.height, parent,
+                                   row.width, height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlIdOf(index))),
                                    instance, const_cast<ControlLayout*>(&row));
     if (!control) return nullptr;
