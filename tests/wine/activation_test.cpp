@@ -1,0 +1,36 @@
+// Switching to another program and back gives the focus back to the control that had it.
+#include "other_window.h"
+#include "ui_test.h"
+#include "window_actions.h"
+
+class Activation : public UiTest {};
+
+TEST_F(Activation, SwitchingAwayAndBackRestoresTheFocus) {
+    START_BUILD(Build::Probe);
+    RECT mainRect{};
+    GetWindowRect(program().mainWindow(), &mainRect);
+    // Beside the main window, so that a click on either one hits only that one.
+    OtherWindow other({mainRect.left, 10, mainRect.left + 200, mainRect.top - 10});
+    ASSERT_NE(other.window(), nullptr);
+    const POINT caption = framePoint(program().mainWindow(), HTCAPTION);
+    ASSERT_NE(caption.x, -1) << "no point of the title bar answers HTCAPTION";
+
+    // A radio button among them: getting the focus back must not check or click it.
+    for (const char* control : {"掩蔽人数", "按钮2", "无可靠内水源", "防护外水源", "工程类别"}) {
+        SCOPED_TRACE(u8(control));
+        ASSERT_TRUE(focusWithTab(control));
+        const std::string before = windowSnapshot();
+        sink().clear();
+        clickCentreOf(other.window());
+        ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == other.window(); }))
+            << "the other window did not come to the front";
+        program().settle();
+        clickAt(caption);
+        ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == program().mainWindow(); }))
+            << "the main window did not come back to the front";
+        program().settle();
+        EXPECT_EQ(focus(), u8(control));
+        EXPECT_EQ(windowSnapshot(), before);
+        EXPECT_EQ(describe(sink().events()), describe({}));
+    }
+}
