@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ clang
+  cmake make g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 xvfb fonts-wqy-microhei fonts-wine
   googletest libgtest-dev libbenchmark-dev
