@@ -254,7 +254,6 @@ TEST(WindowLayoutTable, OnlyTwoNoteLabelsOverlapApartFromGroupBoxes) {
             if (overlap(windowRect(a), windowRect(b))) overlapping.push_back(std::string(a.name) + "/" + b.name);
         }
     }
-    // 标签24 is created after 标签23, so it lies above it.
     EXPECT_EQ(overlapping, std::vector<std::string>{"标签23/标签24"});
 }
 
