@@ -188,8 +188,8 @@ constexpr ControlLayout kControls[] = {
 
     // Credits.
     label("标签30", kClientArea, 416, 240, 216, 25, "Tavrolin 人防给水设计", kOrganisationLine),
-    label("标签31", kClientArea, 560, 271, 88, 16, "Tavrolin 开发组", kAuthorLine),
-    label("标签34", "分组框12", 24, 74, 88, 16, "问题反馈见项目主页", kWrapping),
+    label("标签31", kClientArea, 560, 271, 88, 16, "编制：开发组", kAuthorLine),
+    label("标签34", "分组框12", 24, 74, 88, 16, "反馈：项目主页", kWrapping),
     label("标签32", kClientArea, 544, 298, 120, 16, "2013年 05 月 24 日", kWrapping),
 };
 
