@@ -34,3 +34,27 @@ TEST_F(Activation, SwitchingAwayAndBackRestoresTheFocus) {
         EXPECT_EQ(describe(sink().events()), describe({}));
     }
 }
+
+// Minimising deactivates the window too. On the test desktop a minimised window is a short title
+// bar at the bottom of the screen, which a double click restores.
+TEST_F(Activation, MinimisingAndRestoringRestoresTheFocus) {
+    START_BUILD(Build::Probe);
+    HWND main = program().mainWindow();
+    const POINT minimiseBox = framePoint(main, HTMINBUTTON);
+    ASSERT_NE(minimiseBox.x, -1) << "no point of the title bar answers HTMINBUTTON";
+    for (const char* control : {"口部冲洗水量", "有可靠内水源"}) {
+        SCOPED_TRACE(u8(control));
+        ASSERT_TRUE(focusWithTab(control));
+        sink().clear();
+        clickAt(minimiseBox);
+        ASSERT_TRUE(waitUntil([&] { return IsIconic(main) != FALSE; })) << "the window was not minimised";
+        program().settle();
+        doubleClickAt(centreOf(main));
+        ASSERT_TRUE(waitUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }))
+            << "a double click on the minimised window did not restore it";
+        program().settle();
+        EXPECT_EQ(focus(), u8(control));
+        EXPECT_EQ(view().checked("有可靠内水源"), BST_UNCHECKED);
+        EXPECT_EQ(describe(sink().events()), describe({}));
+    }
+}

@@ -40,3 +40,17 @@ TEST_F(Closing, ClickOnTheCloseBoxEndsWithCodeZero) {
     clickAt(closeBox);
     expectExitWithoutQuestion();
 }
+
+// Alt+Space opens the system menu; C is the access key of its Close entry.
+TEST_F(Closing, SystemMenuCloseEndsWithCodeZero) {
+    START_BUILD(Build::Program);
+    press(VK_SPACE, kAlt);
+    ASSERT_TRUE(waitUntil([&] {
+        for (HWND window : program().topLevelWindows()) {
+            if (windowClassName(window) == L"#32768") return true;
+        }
+        return false;
+    })) << "Alt+Space opened no menu";
+    press('C');
+    expectExitWithoutQuestion();
+}

@@ -6,14 +6,6 @@
 #include "ui_test.h"
 #include "window_actions.h"
 
-namespace {
-
-const std::string kNoRadioChecked = "有可靠内水源=0,无可靠内水源=0";
-const std::string kYesChecked = "有可靠内水源=1,无可靠内水源=0";
-const std::string kNoChecked = "有可靠内水源=0,无可靠内水源=1";
-
-}  // namespace
-
 class ControlEvents : public UiTest {};
 
 // Each accepted choice in a drop-down list runs the box's handler once, after the new selection is
@@ -75,7 +67,7 @@ TEST_F(ControlEvents, RadioButtonClickRaisesOneClickedEvent) {
     START_BUILD(Build::Probe);
     struct Click {
         const char* radio;
-        const std::string& state;
+        const char* state;
     };
     const Click clicks[] = {
         {"无可靠内水源", kNoChecked}, {"无可靠内水源", kNoChecked}, {"有可靠内水源", kYesChecked},
@@ -121,7 +113,7 @@ TEST_F(ControlEvents, SetEditTextRaisesOneChangedEventPerCall) {
     START_BUILD(Build::ActionProbe);
     click("按钮2");
     const std::vector<EventRecord> expected = {
-        {"按钮2", "clicked", "按钮2", "掩蔽人数=,口部冲洗水量=5"},
+        {"按钮2", "clicked", "按钮2", kStartInputs},
         {"编辑框1", "changed", "按钮2", "编辑框1=7"},
         {"编辑框1", "changed", "按钮2", "编辑框1=7"},
         {"按钮2", "returned", "按钮2", "编辑框1=7"},
@@ -136,7 +128,7 @@ TEST_F(ControlEvents, SetFocusOnARadioButtonNeitherChecksNorClicksIt) {
     START_BUILD(Build::ActionProbe);
     click("按钮3");
     const std::vector<EventRecord> expected = {
-        {"按钮3", "clicked", "按钮3", "掩蔽人数=,口部冲洗水量=5"},
+        {"按钮3", "clicked", "按钮3", kStartInputs},
         {"按钮3", "returned", "有可靠内水源", kNoRadioChecked},
     };
     EXPECT_EQ(describe(eventsAfterAtLeast(expected.size())), describe(expected));

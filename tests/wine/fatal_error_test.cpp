@@ -21,7 +21,7 @@ TEST_F(FatalError, UnknownControlShowsTheErrorBoxAndEndsWithCodeMinusOne) {
     EXPECT_EQ(u8(box.text), u8(std::string("运行时出错!\r\n\r\n错误信息：") + kUnknownControlMessage + "\r\n"));
     EXPECT_TRUE(box.hasIcon) << "the fatal box shows the error icon";
     EXPECT_EQ(describe(sink().events()),
-              describe({{"按钮1", "clicked", "按钮1", "掩蔽人数=,口部冲洗水量=5"}}))
+              describe({{"按钮1", "clicked", "按钮1", kStartInputs}}))
         << "the failed operation never returns to the handler";
     clickOk(box);
     EXPECT_EQ(program().waitForExit(10000), std::optional<DWORD>(0xFFFFFFFFu));

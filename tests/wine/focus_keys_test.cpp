@@ -16,10 +16,6 @@ const char* const kFocusOrder[] = {
 };
 constexpr int kStops = static_cast<int>(std::size(kFocusOrder));
 
-const std::string kYesChecked = "有可靠内水源=1,无可靠内水源=0";
-const std::string kNoChecked = "有可靠内水源=0,无可靠内水源=1";
-const std::string kStartInputs = "掩蔽人数=,口部冲洗水量=5";
-
 struct CycleKey {
     const char* name;
     Build build;
@@ -63,6 +59,45 @@ INSTANTIATE_TEST_SUITE_P(Keys, FocusCycle, testing::ValuesIn(kCycleKeys),
 
 class FocusKeys : public UiTest {};
 
+// Auto-repeats of a held key move the focus on like separate presses.
+TEST_F(FocusKeys, AHeldTabMovesOnceForEveryRepeat) {
+    START_BUILD(Build::Program);
+    holdKey(VK_TAB, 3);
+    program().settle();
+    EXPECT_EQ(focus(), u8(kFocusOrder[3]));
+}
+
+// The window's keys count only with exactly their own modifiers; with others the key goes to the
+// control, which does nothing with it.
+TEST_F(FocusKeys, KeysWithOtherModifiersLeaveTheFocusWhereItIs) {
+    START_BUILD(Build::Probe);
+    struct Case {
+        const char* name;
+        const char* control;
+        WORD key;
+        unsigned modifiers;
+    };
+    const Case cases[] = {
+        {"Ctrl+Shift+Tab", "工程类别", VK_TAB, kCtrl | kShift},
+        {"Ctrl+Tab", "编辑框1", VK_TAB, kCtrl},
+        {"Ctrl+Down", "有可靠内水源", VK_DOWN, kCtrl},
+        {"Shift+Down", "有可靠内水源", VK_DOWN, kShift},
+        {"Ctrl+Up", "无可靠内水源", VK_UP, kCtrl},
+        {"Ctrl+Enter", "按钮1", VK_RETURN, kCtrl},
+        {"Shift+Enter", "掩蔽人数", VK_RETURN, kShift},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " on " + u8(c.control));
+        ASSERT_TRUE(focusWithTab(c.control));
+        sink().clear();
+        press(c.key, c.modifiers);
+        EXPECT_EQ(focus(), u8(c.control));
+        EXPECT_EQ(describe(sink().events()), describe({}));
+    }
+    EXPECT_EQ(view().checked("有可靠内水源"), BST_UNCHECKED);
+    EXPECT_EQ(view().checked("无可靠内水源"), BST_UNCHECKED);
+}
+
 // Enter and Tab move on from a combo box whose list is open, like from a closed one.
 TEST_F(FocusKeys, EnterAndTabMoveOnFromAnOpenList) {
     START_BUILD(Build::Program);
@@ -84,7 +119,7 @@ TEST_F(FocusKeys, SpaceClicksTheFocusedButton) {
     START_BUILD(Build::Probe);
     struct Case {
         const char* control;
-        const std::string& state;
+        const char* state;
     };
     const Case cases[] = {{"有可靠内水源", kYesChecked}, {"无可靠内水源", kNoChecked},
                           {"按钮1", kStartInputs},      {"按钮2", kStartInputs},
@@ -108,7 +143,7 @@ TEST_F(FocusKeys, ArrowsOnARadioButtonClickTheOtherOneThenMoveTheFocus) {
         WORD virtualKey;
         const char* from;
         const char* to;
-        const std::string& state;
+        const char* state;
     };
     const Case cases[] = {
         {"Down", VK_DOWN, "有可靠内水源", "无可靠内水源", kNoChecked},

@@ -1,4 +1,6 @@
 // Conversion between the program's GBK texts (code page 936) and the UTF-16 of the Win32 calls.
+// The driver keeps a converter of its own rather than the shell's, so that a fault in the shell's
+// conversion shows up as a difference instead of cancelling out.
 #pragma once
 
 #include <string>

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "message_box_view.h"
 #include "ui_test.h"
+#include "window_actions.h"
 
 namespace {
 
@@ -155,9 +157,30 @@ TEST_F(IntegerEntry, ZeroIsEmptiedBeforeTheClickedButtonsHandlerRuns) {
     const std::vector<EventRecord> events = eventsAfterAtLeast(2);
     EXPECT_EQ(describe(withoutFocus(events)),
               describe({{"掩蔽人数", "changed", "", "掩蔽人数="},
-                        {"按钮1", "clicked", "", "掩蔽人数=,口部冲洗水量=5"}}));
+                        {"按钮1", "clicked", "", kStartInputs}}));
     if (events.size() == 2) {
         EXPECT_EQ(u8(events[1].focus), u8("按钮1")) << "the button has the focus when it is clicked";
     }
     EXPECT_EQ(u8(view().text("掩蔽人数")), "");
+}
+
+// The same in the program itself: with every other input of the drinking water calculation present,
+// "0" left in 掩蔽人数 by a click on 按钮1 makes the calculation ask for the number of persons.
+TEST_F(IntegerEntry, ZeroLeftByAClickOnButton1MakesTheCalculationAskForPersons) {
+    START_BUILD(Build::Program);
+    ASSERT_TRUE(pickListItem(program(), view(), "用水种类", 0));
+    click("无可靠内水源");
+    click("掩蔽人数");
+    type(L"0");
+    click("按钮1");
+    const MessageBoxView box = waitForMessageBox(program());
+    ASSERT_NE(box.window, nullptr) << "按钮1 showed no message; 编辑框5 holds \""
+                                   << u8(view().text("编辑框5")) << "\"";
+    EXPECT_EQ(u8(box.caption), u8("请输入掩蔽人数!"));
+    EXPECT_EQ(u8(box.text), u8("提示:请输入掩蔽人数!不能大于4位数!"));
+    EXPECT_EQ(u8(view().text("掩蔽人数")), "");
+    clickOk(box);
+    EXPECT_TRUE(waitUntil([&] { return messageBoxesOf(program()).empty(); })) << "the box stays open";
+    program().settle();
+    EXPECT_EQ(focus(), u8("掩蔽人数"));
 }

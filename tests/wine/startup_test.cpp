@@ -5,6 +5,7 @@
 
 #include "shell/window_layout.h"
 #include "ui_test.h"
+#include "window_actions.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ TEST_F(StartUp, WindowIsCentredOnA1024By768Screen) {
 }
 
 TEST_F(StartUp, LeftEdgeTruncatesTowardZeroOnA640PixelScreen) {
-    if (executableOf(Build::Program).empty()) GTEST_SKIP();
+    if (executableOf(Build::Program).empty()) GTEST_SKIP() << nameOf(Build::Program) << " is not built";
     ASSERT_TRUE(start(Build::Program, L"Small"));
     RECT rect{};
     GetWindowRect(program().mainWindow(), &rect);
@@ -208,6 +209,29 @@ TEST_F(StartUp, EveryControlShowsItsLayoutState) {
             EXPECT_EQ(u8(view().text(control.name)), u8(control.text ? control.text : ""));
             break;
         }
+    }
+}
+
+// The maximise box enlarges the window to the screen; the controls stay where they were.
+TEST_F(StartUp, MaximisingLeavesEveryControlInPlace) {
+    START_BUILD(Build::Program);
+    HWND main = program().mainWindow();
+    std::vector<RECT> before;
+    for (const ControlLayout& control : mainWindowLayout().controls) {
+        before.push_back(rectInClientOf(view().control(control.name), main));
+    }
+    const POINT maximiseBox = framePoint(main, HTMAXBUTTON);
+    ASSERT_NE(maximiseBox.x, -1) << "no point of the title bar answers HTMAXBUTTON";
+    clickAt(maximiseBox);
+    ASSERT_TRUE(waitUntil([&] { return IsZoomed(main) != FALSE; })) << "the window was not maximised";
+    program().settle();
+    RECT window{};
+    GetWindowRect(main, &window);
+    EXPECT_GE(window.right - window.left, 1024);
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const char* name = mainWindowLayout().controls[i].name;
+        const RECT after = rectInClientOf(view().control(name), main);
+        EXPECT_TRUE(EqualRect(&after, &before[i])) << u8(name) << " moved or changed size";
     }
 }
 

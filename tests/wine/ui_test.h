@@ -59,6 +59,14 @@ private:
     std::unique_ptr<MainWindowView> view_;
 };
 
+// The state field of the probe's records (event_record.h) in the situations the tests meet: the
+// check marks of the two radio buttons, and what a button's handler finds in the typed inputs
+// before the user has typed anything.
+inline constexpr char kNoRadioChecked[] = "有可靠内水源=0,无可靠内水源=0";
+inline constexpr char kYesChecked[] = "有可靠内水源=1,无可靠内水源=0";
+inline constexpr char kNoChecked[] = "有可靠内水源=0,无可靠内水源=1";
+inline constexpr char kStartInputs[] = "掩蔽人数=,口部冲洗水量=5";
+
 // Starts a build in a test body; skips the test when the tree does not build it.
 #define START_BUILD(build)                                                                    \
     do {                                                                                      \

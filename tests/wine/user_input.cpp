@@ -56,6 +56,13 @@ void pressKey(WORD virtualKey, unsigned modifiers, bool extended) {
     send(inputs);
 }
 
+void holdKey(WORD virtualKey, int downs) {
+    const bool extended = isExtendedByNature(virtualKey);
+    std::vector<INPUT> inputs(static_cast<std::size_t>(downs), keyInput(virtualKey, false, extended));
+    inputs.push_back(keyInput(virtualKey, true, extended));
+    send(inputs);
+}
+
 void typeText(std::wstring_view text) {
     for (wchar_t character : text) {
         const SHORT scan = VkKeyScanW(character);
@@ -73,9 +80,12 @@ void typeText(std::wstring_view text) {
     }
 }
 
-void clickAt(POINT point) {
+namespace {
+
+void clickTimes(POINT point, int clicks) {
     // Two clicks close together in time and place make a double click; a test that clicks twice
-    // means two single clicks, so the second waits until the double-click time has passed.
+    // means two single clicks, so a click near the last one waits until the double-click time has
+    // passed.
     static POINT lastPoint{-1000, -1000};
     static ULONGLONG lastTime = 0;
     const ULONGLONG pause = GetDoubleClickTime() + 50;
@@ -107,11 +117,21 @@ void clickAt(POINT point) {
         send(move);
         Sleep(attempt == 0 ? 10 : 50);
     }
-    std::vector<INPUT> inputs{mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)};
+    std::vector<INPUT> inputs;
+    for (int i = 0; i < clicks; ++i) {
+        inputs.push_back(mouseInput(MOUSEEVENTF_LEFTDOWN));
+        inputs.push_back(mouseInput(MOUSEEVENTF_LEFTUP));
+    }
     send(inputs);
     lastPoint = point;
     lastTime = GetTickCount64();
 }
+
+}  // namespace
+
+void clickAt(POINT point) { clickTimes(point, 1); }
+
+void doubleClickAt(POINT point) { clickTimes(point, 2); }
 
 POINT centreOf(HWND window) {
     RECT rect{};
