@@ -48,6 +48,7 @@ TEST_P(FocusCycle, VisitsEveryStopInOrderAndWrapsAround) {
     for (int step = 1; step <= kStops; ++step) {
         const int next = key.forward ? (at + 1) % kStops : (at + kStops - 1) % kStops;
         press(key.key, key.modifiers, key.extended);
+        waitUntil([&] { return focus() == u8(kFocusOrder[next]); }, 1000);
         ASSERT_EQ(focus(), u8(kFocusOrder[next])) << key.name << " on " << u8(kFocusOrder[at]);
         at = next;
     }

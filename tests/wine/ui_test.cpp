@@ -59,8 +59,11 @@ void UiTest::click(std::string_view control) {
 testing::AssertionResult UiTest::focusWithTab(std::string_view control) {
     // More presses than the window has focus stops.
     for (int i = 0; i < 24; ++i) {
-        if (view_->focusedControl() == control) return testing::AssertionSuccess();
+        const std::string before = view_->focusedControl();
+        if (before == control) return testing::AssertionSuccess();
         press(VK_TAB);
+        // A slow machine may still be moving the focus; one more press now would skip a stop.
+        waitUntil([&] { return view_->focusedControl() != before; }, 1000);
     }
     return testing::AssertionFailure() << "Tab never reached " << u8(control) << "; the focus is on "
                                        << focus();
