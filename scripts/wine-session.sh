@@ -47,7 +47,8 @@ wine_session_start() {
   export WINEDEBUG=${WINEDEBUG:--all}
   # No Mono or Gecko: the program needs neither, and their installers would ask.
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+  # Wine takes its code page and CJK font fallback from these; the shell itself may lack the locale.
+  { export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8; } 2>/dev/null
   wineboot -i >/dev/null 2>&1
   # Wine's own TrueType fonts (Marlett draws the frame buttons' glyphs) are not found in Debian's data
   # directory; the prefix's font folder is searched.
