@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "forbidden_functions.h"
 #include "pe_file_win.h"
 #include "tested_files_win.h"
 
@@ -75,61 +76,11 @@ TEST_F(ExeHeaders, ImportsOnlyWindowsOwnDlls) {
     }
 }
 
-// The imported functions through which a program opens or creates files, reads or writes the
-// registry or an .ini file, reads the environment or reads its command line. The C runtime's
-// start-up code, linked into every program, fetches the arguments and the environment for main()
-// with __wgetmainargs, _wcmdln and __winitenv; wWinMain does not use them, which the run-time
-// trace check shows. Those are listed apart, and nothing else of the kind may be imported.
-struct ForbiddenImport {
-    std::string_view what;
-    std::string_view prefix;  // every function whose name begins with it
-};
-constexpr ForbiddenImport kForbiddenImports[] = {
-    {"opens a file", "CreateFile"}, {"opens a file", "OpenFile"}, {"opens a file", "_lopen"},
-    {"opens a file", "_lcreat"}, {"opens a file", "fopen"}, {"opens a file", "_wfopen"},
-    {"opens a file", "freopen"}, {"opens a file", "_wfreopen"}, {"opens a file", "_fsopen"},
-    {"opens a file", "_wfsopen"}, {"opens a file", "_open"}, {"opens a file", "_wopen"},
-    {"opens a file", "_sopen"}, {"opens a file", "_wsopen"}, {"opens a file", "_creat"},
-    {"opens a file", "_wcreat"}, {"opens a file", "_popen"}, {"opens a file", "_wpopen"},
-    {"changes files", "DeleteFile"}, {"changes files", "MoveFile"}, {"changes files", "CopyFile"},
-    {"changes files", "ReplaceFile"}, {"changes files", "CreateDirectory"},
-    {"changes files", "remove"}, {"changes files", "_wremove"}, {"changes files", "rename"},
-    {"changes files", "_wrename"}, {"changes files", "_unlink"}, {"changes files", "_wunlink"},
-    {"looks for files", "FindFirstFile"}, {"looks for files", "GetFileAttributes"},
-    {"looks for files", "_findfirst"}, {"looks for files", "_wfindfirst"},
-    {"looks for files", "_stat"}, {"looks for files", "_wstat"},
-    {"uses the registry", "RegOpen"}, {"uses the registry", "RegCreate"},
-    {"uses the registry", "RegSet"}, {"uses the registry", "RegQuery"},
-    {"uses the registry", "RegGet"}, {"uses the registry", "RegDelete"},
-    {"uses the registry", "RegEnum"}, {"uses the registry", "RegLoad"},
-    {"uses the registry", "RegSave"}, {"uses the registry", "SHReg"},
-    {"uses the registry", "SHGetValue"}, {"uses the registry", "SHSetValue"},
-    {"uses the registry", "NtOpenKey"}, {"uses the registry", "NtCreateKey"},
-    {"uses the registry", "NtSetValueKey"},
-    {"uses an .ini file", "GetPrivateProfile"}, {"uses an .ini file", "WritePrivateProfile"},
-    {"uses an .ini file", "GetProfile"}, {"uses an .ini file", "WriteProfile"},
-    {"reads the environment", "GetEnvironmentVariable"}, {"reads the environment", "getenv"},
-    {"reads the environment", "_wgetenv"}, {"reads the environment", "GetEnvironmentStrings"},
-    {"reads the command line", "GetCommandLine"}, {"reads the command line", "CommandLineToArgv"},
-    {"reads the command line", "__getmainargs"}, {"reads the command line", "__p___argv"},
-    {"reads the command line", "__p___wargv"}, {"reads the command line", "_acmdln"},
-    {"starts a program", "CreateProcess"}, {"starts a program", "ShellExecute"},
-    {"starts a program", "WinExec"}, {"starts a program", "system"},
-    {"starts a program", "_wsystem"},
-};
-constexpr std::string_view kRuntimeStartUpImports[] = {"__wgetmainargs", "_wcmdln", "__winitenv"};
-
 TEST_F(ExeHeaders, ImportsNoFunctionForFilesRegistryEnvironmentOrCommandLine) {
     for (const auto& [dll, functions] : pe().imports) {
         for (const std::string& function : functions) {
-            if (std::find(std::begin(kRuntimeStartUpImports), std::end(kRuntimeStartUpImports),
-                          function) != std::end(kRuntimeStartUpImports)) {
-                continue;
-            }
-            for (const ForbiddenImport& forbidden : kForbiddenImports) {
-                EXPECT_FALSE(function.starts_with(forbidden.prefix))
-                    << dll << "!" << function << " " << forbidden.what;
-            }
+            const char* const use = forbiddenUse(function);
+            EXPECT_TRUE(use == nullptr) << dll << "!" << function << " " << use;
         }
     }
 }
