@@ -6,7 +6,7 @@
 class Activation : public UiTest {};
 
 TEST_F(Activation, SwitchingAwayAndBackRestoresTheFocus) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     RECT mainRect{};
     GetWindowRect(program().mainWindow(), &mainRect);
     // Beside the main window, so that a click on either one hits only that one.
@@ -38,7 +38,7 @@ TEST_F(Activation, SwitchingAwayAndBackRestoresTheFocus) {
 // Minimising deactivates the window too. On the test desktop a minimised window is a short title
 // bar at the bottom of the screen, which a double click restores.
 TEST_F(Activation, MinimisingAndRestoringRestoresTheFocus) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     HWND main = program().mainWindow();
     const POINT minimiseBox = framePoint(main, HTMINBUTTON);
     ASSERT_NE(minimiseBox.x, -1) << "no point of the title bar answers HTMINBUTTON";

@@ -18,14 +18,14 @@ protected:
 
 // Alt+F4 right after start reaches the window while the combo box 工程类别 has the focus.
 TEST_F(Closing, AltF4WithTheFocusInAComboBoxEndsWithCodeZero) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     ASSERT_EQ(focus(), u8("工程类别"));
     press(VK_F4, kAlt);
     expectExitWithoutQuestion();
 }
 
 TEST_F(Closing, AltF4WithTheFocusInAnEditBoxEndsWithCodeZero) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     click("掩蔽人数");
     ASSERT_EQ(focus(), u8("掩蔽人数"));
     type(L"12");
@@ -34,7 +34,7 @@ TEST_F(Closing, AltF4WithTheFocusInAnEditBoxEndsWithCodeZero) {
 }
 
 TEST_F(Closing, ClickOnTheCloseBoxEndsWithCodeZero) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     const POINT closeBox = framePoint(program().mainWindow(), HTCLOSE);
     ASSERT_NE(closeBox.x, -1) << "no point of the title bar answers HTCLOSE";
     clickAt(closeBox);
@@ -43,7 +43,7 @@ TEST_F(Closing, ClickOnTheCloseBoxEndsWithCodeZero) {
 
 // Alt+Space opens the system menu; C is the access key of its Close entry.
 TEST_F(Closing, SystemMenuCloseEndsWithCodeZero) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     press(VK_SPACE, kAlt);
     ASSERT_TRUE(waitUntil([&] {
         for (HWND window : program().topLevelWindows()) {

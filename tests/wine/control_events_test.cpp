@@ -11,7 +11,7 @@ class ControlEvents : public UiTest {};
 // Each accepted choice in a drop-down list runs the box's handler once, after the new selection is
 // in place; choosing the item the box already shows counts as a choice too.
 TEST_F(ControlEvents, ListItemChosenWithTheMouseRaisesOneSelectedEvent) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     struct Pick {
         const char* combo;
         int index;
@@ -37,7 +37,7 @@ TEST_F(ControlEvents, ListItemChosenWithTheMouseRaisesOneSelectedEvent) {
 }
 
 TEST_F(ControlEvents, ListClosedWithoutAChoiceRaisesNothing) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     struct Closing {
         const char* how;
         bool byEscape;
@@ -64,7 +64,7 @@ TEST_F(ControlEvents, ListClosedWithoutAChoiceRaisesNothing) {
 // Every click on a radio button runs its handler, also when it is already checked; by then the
 // clicked button is checked and the other one is not.
 TEST_F(ControlEvents, RadioButtonClickRaisesOneClickedEvent) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     struct Click {
         const char* radio;
         const char* state;
@@ -86,7 +86,7 @@ TEST_F(ControlEvents, RadioButtonClickRaisesOneClickedEvent) {
 // The platform's auto radio buttons check themselves when they get the focus unchecked; the window
 // must not: a focus move onto a radio button checks nothing and runs no handler.
 TEST_F(ControlEvents, FocusMovedOntoAnUncheckedRadioButtonRaisesNothing) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     struct Move {
         const char* from;
         unsigned modifiers;
@@ -110,7 +110,7 @@ TEST_F(ControlEvents, FocusMovedOntoAnUncheckedRadioButtonRaisesNothing) {
 // setEditText raises the box's text-changed event once per call, before it returns, even when the
 // text does not change (the action probe's 按钮2 writes "7" twice).
 TEST_F(ControlEvents, SetEditTextRaisesOneChangedEventPerCall) {
-    START_BUILD(Build::ActionProbe);
+    ASSERT_TRUE(start(Build::ActionProbe));
     click("按钮2");
     const std::vector<EventRecord> expected = {
         {"按钮2", "clicked", "按钮2", kStartInputs},
@@ -125,7 +125,7 @@ TEST_F(ControlEvents, SetEditTextRaisesOneChangedEventPerCall) {
 // setFocus on a radio button moves the focus there and neither checks it nor clicks it (the
 // action probe's 按钮3).
 TEST_F(ControlEvents, SetFocusOnARadioButtonNeitherChecksNorClicksIt) {
-    START_BUILD(Build::ActionProbe);
+    ASSERT_TRUE(start(Build::ActionProbe));
     click("按钮3");
     const std::vector<EventRecord> expected = {
         {"按钮3", "clicked", "按钮3", kStartInputs},

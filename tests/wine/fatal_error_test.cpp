@@ -13,7 +13,7 @@ constexpr char kUnknownControlMessage[] = "找不到控件：没有的控件";
 class FatalError : public UiTest {};
 
 TEST_F(FatalError, UnknownControlShowsTheErrorBoxAndEndsWithCodeMinusOne) {
-    START_BUILD(Build::ActionProbe);
+    ASSERT_TRUE(start(Build::ActionProbe));
     click("按钮1");
     const MessageBoxView box = waitForMessageBox(program());
     ASSERT_NE(box.window, nullptr) << "no message box appeared";

@@ -42,7 +42,7 @@ class FocusCycle : public UiTest, public testing::WithParamInterface<CycleKey> {
 
 TEST_P(FocusCycle, VisitsEveryStopInOrderAndWrapsAround) {
     const CycleKey& key = GetParam();
-    START_BUILD(key.build);
+    ASSERT_TRUE(start(key.build));
     ASSERT_EQ(focus(), u8(kFocusOrder[0]));
     int at = 0;
     for (int step = 1; step <= kStops; ++step) {
@@ -62,7 +62,7 @@ class FocusKeys : public UiTest {};
 
 // Auto-repeats of a held key move the focus on like separate presses.
 TEST_F(FocusKeys, AHeldTabMovesOnceForEveryRepeat) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     holdKey(VK_TAB, 3);
     program().settle();
     EXPECT_EQ(focus(), u8(kFocusOrder[3]));
@@ -71,7 +71,7 @@ TEST_F(FocusKeys, AHeldTabMovesOnceForEveryRepeat) {
 // The window's keys count only with exactly their own modifiers; with others the key goes to the
 // control, which does nothing with it.
 TEST_F(FocusKeys, KeysWithOtherModifiersLeaveTheFocusWhereItIs) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     struct Case {
         const char* name;
         const char* control;
@@ -101,7 +101,7 @@ TEST_F(FocusKeys, KeysWithOtherModifiersLeaveTheFocusWhereItIs) {
 
 // Enter and Tab move on from a combo box whose list is open, like from a closed one.
 TEST_F(FocusKeys, EnterAndTabMoveOnFromAnOpenList) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     for (WORD key : {VK_RETURN, VK_TAB}) {
         SCOPED_TRACE(key == VK_RETURN ? "Enter" : "Tab");
         ASSERT_TRUE(focusWithTab("用水种类"));
@@ -117,7 +117,7 @@ TEST_F(FocusKeys, EnterAndTabMoveOnFromAnOpenList) {
 
 // Space is not the window's key: it reaches the focused button, which clicks.
 TEST_F(FocusKeys, SpaceClicksTheFocusedButton) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     struct Case {
         const char* control;
         const char* state;
@@ -138,7 +138,7 @@ TEST_F(FocusKeys, SpaceClicksTheFocusedButton) {
 // An arrow on a radio button checks the other one and runs its handler while the focus is still
 // where the key was pressed; only then does the focus follow.
 TEST_F(FocusKeys, ArrowsOnARadioButtonClickTheOtherOneThenMoveTheFocus) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     struct Case {
         const char* key;
         WORD virtualKey;
@@ -172,7 +172,7 @@ TEST_F(FocusKeys, ArrowsOnARadioButtonClickTheOtherOneThenMoveTheFocus) {
 // No user action disables a radio button, so the driver disables one itself: the arrows on the
 // other then have no candidate to move to and do nothing.
 TEST_F(FocusKeys, ArrowsDoNothingWhileTheOtherRadioButtonIsDisabled) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     const char* const radios[] = {"有可靠内水源", "无可靠内水源"};
     for (int focused = 0; focused < 2; ++focused) {
         const char* self = radios[focused];
@@ -192,7 +192,7 @@ TEST_F(FocusKeys, ArrowsDoNothingWhileTheOtherRadioButtonIsDisabled) {
 
 // Arrows on other controls are not the window's keys: a closed drop-down list takes them.
 TEST_F(FocusKeys, ArrowsOnAComboBoxChangeItsSelection) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     ASSERT_EQ(focus(), u8("工程类别"));
     press(VK_DOWN);
     EXPECT_EQ(view().selection("工程类别"), 1);
@@ -203,7 +203,7 @@ TEST_F(FocusKeys, ArrowsOnAComboBoxChangeItsSelection) {
 
 // The program disables 防护外水源 when 饮用水 is chosen; Tab on 按钮3 then wraps to 工程类别.
 TEST_F(FocusKeys, TabOnButton3SkipsTheDisabledExternalSource) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     ASSERT_TRUE(pickListItem(program(), view(), "用水种类", 0));
     if (view().enabled("防护外水源")) {
         if (view().text("编辑框1").empty()) {
@@ -221,7 +221,7 @@ TEST_F(FocusKeys, TabOnButton3SkipsTheDisabledExternalSource) {
 // Only visible and enabled stops are candidates. The driver disables or hides a stop itself, since
 // the only user-driven case needs the design handlers (the test above).
 TEST_F(FocusKeys, TabAndShiftTabSkipStopsThatAreDisabledOrHidden) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     struct Case {
         const char* control;
         bool hide;
@@ -262,7 +262,7 @@ TEST_F(FocusKeys, TabAndShiftTabSkipStopsThatAreDisabledOrHidden) {
 
 // Escape closes nothing and F1 opens no help: the window stays as it is, wherever the focus is.
 TEST_F(FocusKeys, EscapeAndF1LeaveTheWindowAsItIs) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     for (const char* control : {"工程类别", "掩蔽人数", "按钮1", "有可靠内水源"}) {
         SCOPED_TRACE(u8(control));
         ASSERT_TRUE(focusWithTab(control));

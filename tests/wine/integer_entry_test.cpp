@@ -44,7 +44,7 @@ protected:
 };
 
 TEST_F(IntegerEntry, TypingTakesOnlyMinusSignsAndDigitsUpToFourCharacters) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     struct Case {
         const char* control;
         const wchar_t* typed;
@@ -76,7 +76,7 @@ TEST_F(IntegerEntry, TypingTakesOnlyMinusSignsAndDigitsUpToFourCharacters) {
 }
 
 TEST_F(IntegerEntry, PastedTextIsNotFilteredButLimitedAndReadOnlyBoxesTakeNone) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     struct Case {
         const char* control;
         const wchar_t* pasted;
@@ -100,7 +100,7 @@ TEST_F(IntegerEntry, PastedTextIsNotFilteredButLimitedAndReadOnlyBoxesTakeNone) 
 // Leaving the box normalises its text; a changed text raises one text-changed event and puts the
 // caret where the selection began, at most at the end; an unchanged text is left alone.
 TEST_F(IntegerEntry, LeavingTheBoxNormalisesItsText) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     struct Leave {
         const char* name;
         WORD key;
@@ -149,7 +149,7 @@ TEST_F(IntegerEntry, LeavingTheBoxNormalisesItsText) {
 // A click on a button takes the focus first, so the box is emptied before the button's handler
 // runs and the handler finds it empty.
 TEST_F(IntegerEntry, ZeroIsEmptiedBeforeTheClickedButtonsHandlerRuns) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     click("掩蔽人数");
     type(L"0");
     sink().clear();
@@ -167,7 +167,7 @@ TEST_F(IntegerEntry, ZeroIsEmptiedBeforeTheClickedButtonsHandlerRuns) {
 // The same in the program itself: with every other input of the drinking water calculation present,
 // "0" left in 掩蔽人数 by a click on 按钮1 makes the calculation ask for the number of persons.
 TEST_F(IntegerEntry, ZeroLeftByAClickOnButton1MakesTheCalculationAskForPersons) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     ASSERT_TRUE(pickListItem(program(), view(), "用水种类", 0));
     click("无可靠内水源");
     click("掩蔽人数");

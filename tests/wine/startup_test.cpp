@@ -51,7 +51,7 @@ RECT rectInClientOf(HWND window, HWND main) {
 class StartUp : public UiTest {};
 
 TEST_F(StartUp, WindowIsCentredOnA1024By768Screen) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024) << "the test session's desktop is not 1024 x 768";
     ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
     RECT rect{};
@@ -63,7 +63,6 @@ TEST_F(StartUp, WindowIsCentredOnA1024By768Screen) {
 }
 
 TEST_F(StartUp, LeftEdgeTruncatesTowardZeroOnA640PixelScreen) {
-    if (executableOf(Build::Program).empty()) GTEST_SKIP() << nameOf(Build::Program) << " is not built";
     ASSERT_TRUE(start(Build::Program, L"Small"));
     RECT rect{};
     GetWindowRect(program().mainWindow(), &rect);
@@ -76,7 +75,7 @@ TEST_F(StartUp, LeftEdgeTruncatesTowardZeroOnA640PixelScreen) {
 }
 
 TEST_F(StartUp, MainWindowIsAnOrdinaryTopLevelWindowWithAFixedFrame) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     HWND main = program().mainWindow();
     EXPECT_EQ(windowClassName(main), L"TavrolinMainWindow");
     EXPECT_EQ(windowText(main), L"Tavrolin");
@@ -93,7 +92,7 @@ TEST_F(StartUp, MainWindowIsAnOrdinaryTopLevelWindowWithAFixedFrame) {
 }
 
 TEST_F(StartUp, EveryControlOfTheLayoutIsThereOnceWithItsKind) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     const auto layout = mainWindowLayout().controls;
     ASSERT_EQ(layout.size(), 66u) << "the main window has 66 controls";
     for (const std::string& name : view().missingControls()) ADD_FAILURE() << "missing: " << u8(name);
@@ -124,7 +123,7 @@ TEST_F(StartUp, EveryControlOfTheLayoutIsThereOnceWithItsKind) {
 }
 
 TEST_F(StartUp, EveryControlLiesWhereTheLayoutPutsIt) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     for (const ControlLayout& control : mainWindowLayout().controls) {
         HWND window = view().control(control.name);
         if (!window) continue;
@@ -148,7 +147,7 @@ TEST_F(StartUp, EveryControlLiesWhereTheLayoutPutsIt) {
 
 // What the window shows before the first user action, as the program's description states it.
 TEST_F(StartUp, ChoicesAndFieldsShowTheirStartValues) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     struct Combo {
         const char* name;
         int selection;
@@ -187,7 +186,7 @@ TEST_F(StartUp, ChoicesAndFieldsShowTheirStartValues) {
 
 // Every control against its row of the layout table.
 TEST_F(StartUp, EveryControlShowsItsLayoutState) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     for (const ControlLayout& control : mainWindowLayout().controls) {
         if (!view().control(control.name)) continue;
         SCOPED_TRACE(u8(control.name));
@@ -214,7 +213,7 @@ TEST_F(StartUp, EveryControlShowsItsLayoutState) {
 
 // The maximise box enlarges the window to the screen; the controls stay where they were.
 TEST_F(StartUp, MaximisingLeavesEveryControlInPlace) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     HWND main = program().mainWindow();
     std::vector<RECT> before;
     for (const ControlLayout& control : mainWindowLayout().controls) {
@@ -236,14 +235,14 @@ TEST_F(StartUp, MaximisingLeavesEveryControlInPlace) {
 }
 
 TEST_F(StartUp, FocusIsInProjectType) {
-    START_BUILD(Build::Program);
+    ASSERT_TRUE(start(Build::Program));
     EXPECT_EQ(focus(), u8("工程类别"));
 }
 
 class StartUpEvents : public UiTest {};
 
 TEST_F(StartUpEvents, NoHandlerRunsDuringStartUp) {
-    START_BUILD(Build::Probe);
+    ASSERT_TRUE(start(Build::Probe));
     Sleep(300);
     program().settle();
     EXPECT_EQ(describe(sink().events()), describe({}));

@@ -19,7 +19,7 @@
 // (see recording_bindings.h and action_probe_main.cpp).
 enum class Build { Program, Probe, ActionProbe };
 
-// The executable of a build; empty when this tree does not build it.
+// The executable of a build.
 std::string executableOf(Build build);
 const char* nameOf(Build build);
 
@@ -66,13 +66,6 @@ inline constexpr char kNoRadioChecked[] = "有可靠内水源=0,无可靠内水�
 inline constexpr char kYesChecked[] = "有可靠内水源=1,无可靠内水源=0";
 inline constexpr char kNoChecked[] = "有可靠内水源=0,无可靠内水源=1";
 inline constexpr char kStartInputs[] = "掩蔽人数=,口部冲洗水量=5";
-
-// Starts a build in a test body; skips the test when the tree does not build it.
-#define START_BUILD(build)                                                                    \
-    do {                                                                                      \
-        if (executableOf(build).empty()) GTEST_SKIP() << nameOf(build) << " is not built"; \
-        ASSERT_TRUE(start(build));                                                            \
-    } while (false)
 
 // The records without their focus field, for checks where the focus does not matter.
 std::vector<EventRecord> withoutFocus(std::vector<EventRecord> events);
