@@ -185,6 +185,9 @@ void MainWindow::rememberFocus() {
 }
 
 void MainWindow::onSetFocus() {
+    // Minimising moves the focus to the window itself, and Wine gives a minimised window that stays
+    // active the focus: the saved control waits for the restore.
+    if (minimizing_ || IsIconic(window_)) return;
     if (savedFocus_ && IsWindow(savedFocus_) && IsChild(window_, savedFocus_)) {
         HWND target = savedFocus_;
         savedFocus_ = nullptr;
@@ -247,10 +250,23 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam < controls_.size()) raiseEvent(static_cast<int>(wParam), ControlEvent::ListItemSelected);
             return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) rememberFocus();
-            break;
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                rememberFocus();
+                break;
+            }
+            // Activation gives the window itself the focus, which passes on to a control. A restore
+            // from the minimised state may have done so already; the default processing would then
+            // take the focus from that control a second time.
+            if (!HIWORD(wParam) && indexOf(GetFocus()) < 0) SetFocus(window);
+            return 0;
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_MINIMIZE) rememberFocus();
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                rememberFocus();
+                minimizing_ = true;
+                const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+                minimizing_ = false;
+                return result;
+            }
             break;
         case WM_SETFOCUS:
             onSetFocus();

@@ -73,6 +73,7 @@ private:
     std::vector<HFONT> ownFonts_;
     HWND savedFocus_ = nullptr;
     HWND radioGainingFocus_ = nullptr;
+    bool minimizing_ = false;
     int suppressedEditChange_ = -1;  // layout index whose platform EN_CHANGE is being replaced
     HBRUSH editBackground_ = nullptr;
 };
