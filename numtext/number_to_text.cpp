@@ -28,10 +28,17 @@ std::string nonFiniteText(std::uint64_t bits) {
     return std::string(sign) + ((bits & kQuietBit) ? "1.#QNAN" : "1.#SNAN");
 }
 
-// The 13 significant digits of a finite non-zero magnitude and the decimal exponent of the first.
+// The 13 significant digits of a finite non-zero magnitude as an integer, without its trailing zeros,
+// and the decimal exponent of the first digit.
 struct ShownDigits {
-    std::array<char, kShownDigits> digits;
+    std::uint64_t digits;
+    int count;
     int exponent;
+};
+
+constexpr std::uint64_t kPowersOfTen[kShownDigits + 1] = {
+    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000, 10000000000,
+    100000000000, 1000000000000, 10000000000000,
 };
 
 // std::to_chars with a precision is exact: it rounds the double's exact decimal expansion to 17
@@ -46,25 +53,35 @@ ShownDigits roundToShownDigits(double magnitude) {
                                        kIntermediateDigits - 1);
     const char* const exponentSign = scientific.data() + kIntermediateDigits + 2;
 
-    ShownDigits shown;
-    shown.digits[0] = scientific[0];
-    for (int i = 1; i < kShownDigits; ++i) shown.digits[i] = scientific[i + 1];
-    shown.exponent = 0;
+    ShownDigits shown{static_cast<std::uint64_t>(scientific[0] - '0'), kShownDigits, 0};
+    for (int i = 2; i <= kShownDigits; ++i) shown.digits = shown.digits * 10 + (scientific[i] - '0');
     std::from_chars(exponentSign + 1, written.ptr, shown.exponent);
     if (*exponentSign == '-') shown.exponent = -shown.exponent;
 
     // Digit 14 decides; a tie rounds away from zero.
-    if (scientific[kShownDigits + 1] >= '5') {
-        int i = kShownDigits - 1;
-        while (i >= 0 && shown.digits[i] == '9') shown.digits[i--] = '0';
-        if (i >= 0) {
-            ++shown.digits[i];
-        } else {
-            shown.digits[0] = '1';
-            ++shown.exponent;
-        }
+    if (scientific[kShownDigits + 1] >= '5' && ++shown.digits == kPowersOfTen[kShownDigits]) {
+        shown.digits = kPowersOfTen[kShownDigits - 1];
+        ++shown.exponent;
+    }
+    while (shown.digits % 10 == 0) {
+        shown.digits /= 10;
+        --shown.count;
     }
     return shown;
+}
+
+// Writes `count` decimal digits of value, leading zeros included, and returns the end.
+char* writeDigits(char* out, std::uint64_t value, int count) {
+    for (int i = count; i-- > 0;) {
+        out[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    return out + count;
+}
+
+char* writeZeros(char* out, int count) {
+    for (int i = 0; i < count; ++i) *out++ = '0';
+    return out;
 }
 
 }  // namespace
@@ -74,50 +91,35 @@ std::string numberToText(double value) {
     if (!std::isfinite(value)) return nonFiniteText(bits);
     if (value == 0) return "0";
 
-    const ShownDigits shown = roundToShownDigits(std::fabs(value));
-    int significant = kShownDigits;
-    while (shown.digits[significant - 1] == '0') --significant;
-    const char* const digits = shown.digits.data();
-    const int exponent = shown.exponent;
+    const auto [digits, count, exponent] = roundToShownDigits(std::fabs(value));
 
     // At most "-" + 13 digits + "." + "e+308": 20 bytes.
     std::array<char, 24> text;
     char* out = text.data();
     if (value < 0) *out++ = '-';
-    const auto append = [&out](const char* from, int count) {
-        for (int i = 0; i < count; ++i) *out++ = from[i];
-    };
-    const auto appendZeros = [&out](int count) {
-        for (int i = 0; i < count; ++i) *out++ = '0';
-    };
-
     if (exponent < kSmallestPlainExponent || exponent >= kShownDigits) {
-        *out++ = digits[0];
-        if (significant > 1) {
+        const std::uint64_t afterFirst = kPowersOfTen[count - 1];
+        out = writeDigits(out, digits / afterFirst, 1);
+        if (count > 1) {
             *out++ = '.';
-            append(digits + 1, significant - 1);
+            out = writeDigits(out, digits % afterFirst, count - 1);
         }
         *out++ = 'e';
         *out++ = exponent < 0 ? '-' : '+';
-        const int magnitude = std::abs(exponent);
-        *out++ = static_cast<char>('0' + magnitude / 100);
-        *out++ = static_cast<char>('0' + magnitude / 10 % 10);
-        *out++ = static_cast<char>('0' + magnitude % 10);
-    } else if (exponent >= 0) {
-        const int integerDigits = exponent + 1;
-        if (significant <= integerDigits) {
-            append(digits, significant);
-            appendZeros(integerDigits - significant);
-        } else {
-            append(digits, integerDigits);
-            *out++ = '.';
-            append(digits + integerDigits, significant - integerDigits);
-        }
-    } else {
+        out = writeDigits(out, static_cast<std::uint64_t>(std::abs(exponent)), 3);
+    } else if (exponent < 0) {
         *out++ = '0';
         *out++ = '.';
-        appendZeros(-exponent - 1);
-        append(digits, significant);
+        out = writeZeros(out, -exponent - 1);
+        out = writeDigits(out, digits, count);
+    } else if (const int integerDigits = exponent + 1; count <= integerDigits) {
+        out = writeDigits(out, digits, count);
+        out = writeZeros(out, integerDigits - count);
+    } else {
+        const std::uint64_t fraction = kPowersOfTen[count - integerDigits];
+        out = writeDigits(out, digits / fraction, integerDigits);
+        *out++ = '.';
+        out = writeDigits(out, digits % fraction, count - integerDigits);
     }
     return std::string(text.data(), out);
 }
