@@ -67,12 +67,24 @@ constexpr int kKeptDigits = 800;
 constexpr std::int64_t kOverflowExponent = 309;
 constexpr std::int64_t kUnderflowExponent = -325;
 
+// Texts of at most this many significant digits and a scale of at most kExactPowers either way are
+// converted by one multiplication or division of two exact doubles (the significand is below 2^53,
+// 10^22 is the largest exact power of ten), which IEEE arithmetic rounds correctly on its own.
+constexpr int kExactDigits = 15;
+constexpr int kExactPowers = 22;
+constexpr double kPowersOfTen[kExactPowers + 1] = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+};
+
 // A decimal number as read: value = digits x 10^scale, digits without leading zeros.
 struct DecimalNumber {
     bool hasMantissa = false;
     bool negative = false;
     std::array<char, kKeptDigits + 1> digits;  // room for the sticky digit
     int digitCount = 0;
+    // The first kExactDigits digits as an integer.
+    std::uint64_t leadingDigits = 0;
     std::int64_t scale = 0;
 };
 
@@ -82,6 +94,7 @@ void readMantissaDigit(DecimalNumber& number, int c, bool afterPoint) {
         if (afterPoint) --number.scale;
         return;
     }
+    if (number.digitCount < kExactDigits) number.leadingDigits = number.leadingDigits * 10 + (c - '0');
     if (number.digitCount < kKeptDigits) {
         number.digits[number.digitCount++] = static_cast<char>(c);
         if (afterPoint) --number.scale;
@@ -132,6 +145,12 @@ DecimalNumber read(std::string_view text) {
 }
 
 double nearestMagnitude(const DecimalNumber& number) {
+    if (number.digitCount <= kExactDigits && number.scale >= -kExactPowers && number.scale <= kExactPowers) {
+        const auto significand = static_cast<double>(number.leadingDigits);
+        return number.scale >= 0 ? significand * kPowersOfTen[number.scale]
+                                 : significand / kPowersOfTen[-number.scale];
+    }
+
     const std::int64_t leadingExponent = number.scale + number.digitCount - 1;
     if (leadingExponent >= kOverflowExponent) return std::numeric_limits<double>::infinity();
     if (leadingExponent < kUnderflowExponent) return 0;

@@ -131,6 +131,23 @@ TEST(TextToNumber, LongMantissasRoundCorrectly) {
     });
 }
 
+// Short texts take one exact multiplication or division, longer ones the general conversion; both
+// must give the nearest double on either side of the boundary.
+TEST(TextToNumber, ShortAndLongSignificandsAgree) {
+    expectValues({
+        {"123456789012345e22", 123456789012345e22},
+        {"123456789012345e23", 123456789012345e23},
+        {"1234567890123456e22", 1234567890123456e22},
+        {"999999999999999e-22", 999999999999999e-22},
+        {"999999999999999e-23", 999999999999999e-23},
+        {"1e22", 1e22}, {"1e23", 1e23}, {"1e-22", 1e-22}, {"1e-23", 1e-23},
+        {"0.000000000000000000000000000000123456789012345e50", 123456789012345e5},
+        {"8.98846567431158e307", 8.98846567431158e307},
+        {"3.333333333333333", 3.333333333333333},
+        {"33333333333333330000000000000000e-31", 3.333333333333333},
+    });
+}
+
 TEST(TextToNumber, OverflowAndUnderflowBoundaries) {
     constexpr double kLargest = std::numeric_limits<double>::max();
     constexpr double kSmallestSubnormal = std::numeric_limits<double>::denorm_min();
