@@ -14,10 +14,11 @@ namespace numtext {
 // argument. Does not throw except std::bad_alloc.
 std::string foldFullWidth(std::string_view text);
 
-// The value of a field text: the longest prefix of the form [sign] mantissa [exponent] after leading
-// white space, with "e", "E", "d" or "D" as exponent markers, correctly rounded to the nearest double
-// whatever the locale. No mantissa gives +0; overflow gives an infinity, underflow a zero with the
-// text's sign. Never fails.
+// The value of a field text, folded as foldFullWidth does: the longest prefix of the form
+// [sign] mantissa [exponent] after leading white space (bytes 09 to 0D and 20), with "e", "E", "d" or
+// "D" as exponent markers and the exponent's value counting at most 5201, correctly rounded to the
+// nearest double (an exact tie to the even one) whatever the locale. No mantissa gives +0; overflow
+// gives an infinity, underflow a zero with the text's sign. Never fails, does not allocate.
 double textToNumber(std::string_view text) noexcept;
 
 // The text of a result: the "%.13g" form with a three-digit exponent, rounded from the exact decimal

@@ -69,7 +69,9 @@ constexpr std::int64_t kUnderflowExponent = -325;
 
 // Texts of at most this many significant digits and a scale of at most kExactPowers either way are
 // converted by one multiplication or division of two exact doubles (the significand is below 2^53,
-// 10^22 is the largest exact power of ten), which IEEE arithmetic rounds correctly on its own.
+// 10^22 is the largest exact power of ten), which IEEE arithmetic rounds correctly on its own. This
+// holds for the SSE2 arithmetic of x86-64 builds; x87 arithmetic with a 64-bit significand would round
+// twice.
 constexpr int kExactDigits = 15;
 constexpr int kExactPowers = 22;
 constexpr double kPowersOfTen[kExactPowers + 1] = {
