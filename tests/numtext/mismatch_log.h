@@ -2,7 +2,10 @@
 // message, so that millions of cases give one readable assertion.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
+#include <iostream>
 #include <string>
 
 namespace numtext::testing {
@@ -30,5 +33,13 @@ private:
     std::size_t mismatches_ = 0;
     std::string shown_;
 };
+
+// Prints the summary (the case counts belong in the test log) and fails on any mismatch or on fewer
+// cases than `atLeast`.
+inline void expectNoMismatch(const MismatchLog& log, std::size_t atLeast) {
+    std::cout << log.summary() << '\n';
+    EXPECT_GE(log.cases(), atLeast);
+    EXPECT_EQ(log.mismatches(), 0u) << log.summary();
+}
 
 }  // namespace numtext::testing
