@@ -12,7 +12,6 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "user_input.h"
 
