@@ -25,3 +25,8 @@ WINEDEBUG=-all wine "$driver" "$channels" "$program" "$argument" "/?" "--reset" 
   >arguments.out 2>arguments.trace
 TAVROLIN_TRACE_DIR=$(pwd) TAVROLIN_TRACE_ARGUMENT=$argument_name WINEDEBUG=-all \
   wine "$tests" --gtest_filter='*ExeRun*'
+status=$?
+# With no program left, the Wine server shuts down; a program started while it does so cannot
+# connect ("recvmsg: Connection reset by peer"). Let the shutdown finish before the next test.
+timeout 60 wineserver -w
+exit $status
