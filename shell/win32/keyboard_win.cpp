@@ -1,7 +1,5 @@
 #include "shell/win32/keyboard_win.h"
 
-#include <string_view>
-
 #include "shell/focus_order.h"
 #include "shell/win32/main_window_win.h"
 
@@ -56,15 +54,7 @@ void moveFocus(MainWindow& window, int from, bool forward, bool radioOnly) {
     });
     if (target < 0) return;
     if (radioOnly) {
-        const char* parent = layout.controls[static_cast<std::size_t>(target)].parent;
-        for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-            const ControlLayout& row = layout.controls[i];
-            if (row.kind == ControlKind::RadioButton &&
-                std::string_view(row.parent ? row.parent : "") == (parent ? parent : "")) {
-                SendMessageW(window.control(static_cast<int>(i)), BM_SETCHECK, BST_UNCHECKED, 0);
-            }
-        }
-        SendMessageW(window.control(target), BM_SETCHECK, BST_CHECKED, 0);
+        window.checkRadioAlone(target);
         window.raiseEvent(target, ControlEvent::Clicked);
     }
     window.focusControl(target);

@@ -157,15 +157,7 @@ void MainWindow::onCommand(int notification, int id, HWND control) {
             break;
         case ControlKind::RadioButton:
             if (notification != BN_CLICKED || suppressesRadioFocusClick(control)) break;
-            // The radio buttons of one parent are one exclusive group, whatever lies between them.
-            for (std::size_t other = 0; other < controls_.size(); ++other) {
-                const ControlLayout& candidate = layout_.controls[other];
-                if (candidate.kind == ControlKind::RadioButton && controls_[other] != control &&
-                    std::string_view(candidate.parent ? candidate.parent : "") == (row.parent ? row.parent : "")) {
-                    SendMessageW(controls_[other], BM_SETCHECK, BST_UNCHECKED, 0);
-                }
-            }
-            SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
+            checkRadioAlone(index);
             raiseEvent(index, ControlEvent::Clicked);
             break;
         case ControlKind::Button:
@@ -176,6 +168,19 @@ void MainWindow::onCommand(int notification, int id, HWND control) {
             break;
         default:
             break;
+    }
+}
+
+void MainWindow::checkRadioAlone(int index) {
+    // The radio buttons of one parent are one exclusive group, whatever lies between them.
+    const char* parent = layout_.controls[static_cast<std::size_t>(index)].parent;
+    for (std::size_t other = 0; other < controls_.size(); ++other) {
+        const ControlLayout& candidate = layout_.controls[other];
+        if (candidate.kind == ControlKind::RadioButton &&
+            std::string_view(candidate.parent ? candidate.parent : "") == (parent ? parent : "")) {
+            SendMessageW(controls_[other], BM_SETCHECK,
+                         static_cast<int>(other) == index ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
     }
 }
 

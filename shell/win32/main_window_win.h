@@ -45,6 +45,8 @@ public:
     // Moves the keyboard focus to a control; on a radio button this neither checks it nor raises its
     // clicked event.
     void focusControl(int index);
+    // Checks a radio button and unchecks the others of its parent.
+    void checkRadioAlone(int index);
     // Replaces an edit box's text, then raises its text-changed event exactly once.
     void replaceEditText(int index, std::string_view gbk);
 
