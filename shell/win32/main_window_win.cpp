@@ -67,33 +67,39 @@ bool MainWindow::create(HINSTANCE instance) {
 }
 
 bool MainWindow::createControls(HINSTANCE instance) {
-    const auto defaultFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
-        const ControlLayout& row = layout_.controls[i];
-        HWND parent = window_;
-        if (row.parent) {
-            const int group = findControl(row.parent);
-            if (group < 0 || !controls_[static_cast<std::size_t>(group)]) return false;
-            parent = controls_[static_cast<std::size_t>(group)];
+    // A new child window goes beneath its siblings, so creating the rows from last to first stacks
+    // each control above the rows before it: the group boxes, which come first, lie beneath
+    // everything, and of two overlapping labels the later one is on top. The controls inside group
+    // boxes follow in a second round, once their group boxes exist.
+    for (const bool insideGroupBox : {false, true}) {
+        for (std::size_t i = layout_.controls.size(); i-- > 0;) {
+            if ((layout_.controls[i].parent != nullptr) == insideGroupBox && !createControl(i, instance)) return false;
         }
-        HFONT font = defaultFont;
-        if (row.font.face) {
-            font = CreateFontW(-row.font.pixelHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                               gbkToWide(row.font.face).c_str());
-            if (!font) return false;
-            ownFonts_.push_back(font);
-        }
-        controls_[i] = createControlWindow(row, static_cast<int>(i), parent, font, instance, *this);
-        if (!controls_[i]) return false;
-        // Each control lies above the ones created before it: the group boxes, created first, lie
-        // beneath everything, and of two overlapping labels the later one is on top.
-        SetWindowPos(controls_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
         if (layout_.controls[i].visible) ShowWindow(controls_[i], SW_SHOWNA);
     }
     return true;
+}
+
+bool MainWindow::createControl(std::size_t index, HINSTANCE instance) {
+    const ControlLayout& row = layout_.controls[index];
+    HWND parent = window_;
+    if (row.parent) {
+        const int group = findControl(row.parent);
+        if (group < 0 || !controls_[static_cast<std::size_t>(group)]) return false;
+        parent = controls_[static_cast<std::size_t>(group)];
+    }
+    auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (row.font.face) {
+        font = CreateFontW(-row.font.pixelHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                           gbkToWide(row.font.face).c_str());
+        if (!font) return false;
+        ownFonts_.push_back(font);
+    }
+    controls_[index] = createControlWindow(row, static_cast<int>(index), parent, font, instance, *this);
+    return controls_[index] != nullptr;
 }
 
 void MainWindow::destroyAll() {

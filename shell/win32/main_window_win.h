@@ -64,6 +64,7 @@ private:
     void onDestroy();
     LRESULT onControlColour(HDC dc, HWND control, UINT message);
     bool createControls(HINSTANCE instance);
+    bool createControl(std::size_t index, HINSTANCE instance);
     void destroyAll();
 
     const WindowLayout& layout_;

@@ -1,6 +1,8 @@
 // The main window right after start: where it is, what kind of window it is, and what every control
 // shows before the user has done anything.
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shell/window_layout.h"
@@ -142,6 +144,34 @@ TEST_F(StartUp, EveryControlLiesWhereTheLayoutPutsIt) {
         if (control.kind != ControlKind::ComboBox) {
             EXPECT_EQ(rect.bottom - rect.top, control.height);
         }
+    }
+}
+
+// Siblings are stacked in layout order, each control above the rows before it: the group boxes lie
+// beneath everything, and 标签24 lies above 标签23, the one pair of overlapping labels.
+TEST_F(StartUp, ControlsAreStackedInLayoutOrder) {
+    ASSERT_TRUE(start(Build::Program));
+    const auto layout = mainWindowLayout().controls;
+    // Each parent with its layout name; the main window has none.
+    std::vector<std::pair<HWND, const char*>> parents{{program().mainWindow(), nullptr}};
+    for (const ControlLayout& control : layout) {
+        if (control.kind == ControlKind::GroupBox) parents.emplace_back(view().control(control.name), control.name);
+    }
+    for (const auto& [parent, parentName] : parents) {
+        SCOPED_TRACE(parentName ? u8(parentName) : "main window");
+        std::vector<std::string> topToBottom;
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            const int index = GetDlgCtrlID(child) - controlIdOf(0);
+            ASSERT_TRUE(index >= 0 && index < static_cast<int>(layout.size())) << "a child that is no control";
+            topToBottom.push_back(u8(layout[static_cast<std::size_t>(index)].name));
+        }
+        std::vector<std::string> expected;
+        for (auto row = layout.rbegin(); row != layout.rend(); ++row) {
+            if (std::string_view(row->parent ? row->parent : "") == (parentName ? parentName : "")) {
+                expected.push_back(u8(row->name));
+            }
+        }
+        EXPECT_EQ(topToBottom, expected);
     }
 }
 
