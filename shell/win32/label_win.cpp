@@ -52,6 +52,8 @@ LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
                 InvalidateRect(label, nullptr, TRUE);
                 return result;
             }
+            case WM_NCPAINT:
+                return 0;  // no border or scroll bar: the window is all client area
             case WM_ERASEBKGND:
                 return 1;  // WM_PAINT fills the whole rectangle
             case WM_PAINT:
