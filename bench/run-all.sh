@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every benchmark: the native ones of build/native/bench, then under Wine the start-up time and
-# peak working set of tavrolin.exe against a minimal one-window program (alternating runs), the
-# response time of the three calculation buttons, and the size of the stripped executable.
+# peak working set of tavrolin.exe against a minimal one-window program and against a window of the
+# same 66 controls as plain standard controls (alternating runs), the response time of the three
+# calculation buttons, and the size of the stripped executable.
 #   bench/run-all.sh [NATIVE_BUILD WINDOWS_BUILD]
 # Without arguments it builds both trees with scripts/build.sh first. STARTUP_RUNS (default 20) and
 # RESPONSE_CLICKS (default 2000) set the sample sizes.
@@ -43,6 +44,14 @@ wine_session_start "$(mktemp -d /tmp/tavrolin-bench-prefix.XXXXXX)"
 programs=$win/bench/program
 echo "== start-up and peak working set, tavrolin.exe (program) against minimal_window.exe (baseline)"
 wine "$programs/startup_bench.exe" "$startup_runs" "$win/shell/win32/tavrolin.exe" \
+  "$programs/minimal_window.exe"
+# What the platform charges for the window's controls alone: the same comparisons with the plain
+# standard controls.
+echo "== start-up and peak working set, tavrolin.exe (program) against standard_controls.exe (baseline)"
+wine "$programs/startup_bench.exe" "$startup_runs" "$win/shell/win32/tavrolin.exe" \
+  "$programs/standard_controls.exe"
+echo "== start-up and peak working set, standard_controls.exe (program) against minimal_window.exe (baseline)"
+wine "$programs/startup_bench.exe" "$startup_runs" "$programs/standard_controls.exe" \
   "$programs/minimal_window.exe"
 echo "== response from a calculation button's click to its results, in-process"
 wine "$programs/response_bench.exe" "$response_clicks"
