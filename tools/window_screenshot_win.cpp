@@ -9,47 +9,23 @@
 #include <vector>
 
 #include "tools/png_writer.h"
+#include "tools/win32_support/process_windows_win.h"
+#include "tools/win32_support/wine_paths_win.h"
 
 namespace {
 
 constexpr DWORD kTimeoutMs = 20000;
 
-// Wine runs Windows programs from Unix paths through the drive that maps "/", Z: by default.
-std::wstring windowsPathOf(const wchar_t* path) {
-    std::wstring result = path;
-    if (!result.empty() && result.front() == L'/') {
-        for (wchar_t& c : result) {
-            if (c == L'/') c = L'\\';
-        }
-        result.insert(0, L"Z:");
-    }
-    return result;
-}
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK findMainWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && !GetWindow(window, GW_OWNER) &&
-        GetWindowTextLengthW(window) > 0) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
+// The program's main window: shown, without an owner, and with a title.
+bool isTitledMainWindow(HWND window) {
+    return isShownUnowned(window) && GetWindowTextLengthW(window) > 0;
 }
 
 HWND waitForMainWindow(HANDLE process, DWORD processId) {
     WaitForInputIdle(process, kTimeoutMs);
     const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
     while (GetTickCount64() < deadline && WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
-        WindowSearch search{processId, nullptr};
-        EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        if (HWND window = firstProcessWindow(processId, isTitledMainWindow)) return window;
         Sleep(20);
     }
     return nullptr;
@@ -134,7 +110,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: window_screenshot PROGRAM.exe OUT.png\n");
         return 1;
     }
-    const std::wstring program = windowsPathOf(argv[1]);
+    const std::wstring program = windowsPath(argv[1]);
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -153,7 +129,7 @@ int wmain(int argc, wchar_t** argv) {
     int width = 0, height = 0;
     std::vector<std::uint8_t> rgb;
     if (!captureWindow(window, width, height, rgb)) return fail("cannot capture the window", process);
-    if (!writeFile(windowsPathOf(argv[2]), encodePng(width, height, rgb))) {
+    if (!writeFile(windowsPath(argv[2]), encodePng(width, height, rgb))) {
         return fail("cannot write the PNG file", process);
     }
 

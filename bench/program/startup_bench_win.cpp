@@ -15,36 +15,15 @@
 #include <string>
 #include <vector>
 
+#include "tools/win32_support/process_windows_win.h"
+#include "tools/win32_support/wine_paths_win.h"
+
 namespace {
 
 constexpr DWORD kTimeoutMs = 30000;
 constexpr int kWarmUpRuns = 2;
 // How long a program may paint and settle after it is idle before its peak working set is read.
 constexpr DWORD kSettleMs = 300;
-
-std::wstring windowsPath(std::wstring path) {
-    if (path.empty() || path.front() != L'/') return path;
-    for (wchar_t& c : path) {
-        if (c == L'/') c = L'\\';
-    }
-    return L"Z:" + path;
-}
-
-struct Search {
-    DWORD processId;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK findShownWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && !GetWindow(window, GW_OWNER)) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 double secondsNow() {
     static const LONGLONG frequency = [] {
@@ -75,22 +54,22 @@ std::optional<Measurement> measure(const std::wstring& program) {
     }
     CloseHandle(process.hThread);
     WaitForInputIdle(process.hProcess, kTimeoutMs);
-    Search search{process.dwProcessId};
-    while (!search.found && secondsNow() - start < kTimeoutMs / 1000.0) {
-        EnumWindows(findShownWindow, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) Sleep(1);
+    HWND shownWindow = nullptr;
+    while (!shownWindow && secondsNow() - start < kTimeoutMs / 1000.0) {
+        shownWindow = shownUnownedWindow(process.dwProcessId);
+        if (!shownWindow) Sleep(1);
     }
     const double shown = secondsNow();
 
     std::optional<Measurement> result;
-    if (search.found) {
+    if (shownWindow) {
         Sleep(kSettleMs);
         PROCESS_MEMORY_COUNTERS memory{};
         memory.cb = sizeof memory;
         GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
         result = Measurement{(shown - start) * 1000.0,
                              static_cast<double>(memory.PeakWorkingSetSize) / 1024.0};
-        PostMessageW(search.found, WM_CLOSE, 0, 0);
+        PostMessageW(shownWindow, WM_CLOSE, 0, 0);
     } else {
         std::fprintf(stderr, "%ls showed no window\n", program.c_str());
     }

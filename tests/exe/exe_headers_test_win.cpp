@@ -25,7 +25,7 @@ class ExeHeaders : public testing::Test {
 protected:
     void SetUp() override {
         std::string error;
-        pe_ = readPeFile(windowsPath(kProgramPath), error);
+        pe_ = readPeFile(zDrivePath(kProgramPath), error);
         ASSERT_TRUE(pe_) << kProgramPath << ": " << error;
     }
     const PeFile& pe() const { return *pe_; }

@@ -23,7 +23,7 @@ namespace {
 class ExeResources : public testing::Test {
 protected:
     void SetUp() override {
-        module_ = LoadLibraryExW(windowsPath(kProgramPath).c_str(), nullptr,
+        module_ = LoadLibraryExW(zDrivePath(kProgramPath).c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(module_, nullptr) << kProgramPath << ": error " << GetLastError();
     }
@@ -68,7 +68,7 @@ std::wstring versionString(const std::vector<char>& info, std::wstring_view key)
 std::string narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 TEST_F(ExeResources, VersionInformationNamesTheProductAndItsVersion) {
-    const std::wstring path = windowsPath(kProgramPath);
+    const std::wstring path = zDrivePath(kProgramPath);
     DWORD handle = 0;
     std::vector<char> info(GetFileVersionInfoSizeW(path.c_str(), &handle));
     ASSERT_FALSE(info.empty()) << "no version information";
@@ -166,7 +166,7 @@ T readAt(std::string_view bytes, std::size_t offset) {
 }
 
 TEST_F(ExeResources, IconIsTheBuildsIconAsOne80PixelTrueColourImage) {
-    const std::optional<std::string> iconFile = fileContent(windowsPath(kIconPath));
+    const std::optional<std::string> iconFile = fileContent(zDrivePath(kIconPath));
     ASSERT_TRUE(iconFile) << kIconPath;
     const std::string& icon = *iconFile;
     const std::string_view group = resource(RT_GROUP_ICON, MAKEINTRESOURCEW(kIconId));
@@ -199,7 +199,7 @@ TEST_F(ExeResources, IconIsTheBuildsIconAsOne80PixelTrueColourImage) {
 
 TEST(ExeFile, StrippedProgramIsAtMost512KiB) {
     WIN32_FILE_ATTRIBUTE_DATA attributes{};
-    ASSERT_TRUE(GetFileAttributesExW(windowsPath(kStrippedProgramPath).c_str(),
+    ASSERT_TRUE(GetFileAttributesExW(zDrivePath(kStrippedProgramPath).c_str(),
                                      GetFileExInfoStandard, &attributes))
         << kStrippedProgramPath;
     const std::uint64_t size =

@@ -45,8 +45,8 @@ struct TracedRun {
 
 std::optional<TracedRun> parseRun(const std::string& directory, const std::string& name,
                                   std::string& error) {
-    const auto report = fileContent(windowsPath((directory + "/" + name + ".out").c_str()));
-    const auto trace = fileContent(windowsPath((directory + "/" + name + ".trace").c_str()));
+    const auto report = fileContent(zDrivePath((directory + "/" + name + ".out").c_str()));
+    const auto trace = fileContent(zDrivePath((directory + "/" + name + ".trace").c_str()));
     if (!report || !trace) {
         error = "missing " + name + ".out or " + name + ".trace in " + directory;
         return std::nullopt;

@@ -13,38 +13,15 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/win32_support/process_windows_win.h"
+#include "tools/win32_support/wine_paths_win.h"
 #include "user_input.h"
 
 namespace {
 
 constexpr DWORD kTimeoutMs = 60000;  // relay tracing slows the program down a lot
 
-// Wine starts Windows programs from Unix paths only through the drive that maps "/".
-std::wstring windowsPath(std::wstring path) {
-    if (path.empty() || path.front() != L'/') return path;
-    for (wchar_t& c : path) {
-        if (c == L'/') c = L'\\';
-    }
-    return L"Z:" + path;
-}
-
 std::wstring quoted(const std::wstring& argument) { return L"\"" + argument + L"\""; }
-
-struct Search {
-    DWORD processId;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK findMainWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && !GetWindow(window, GW_OWNER)) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 std::string utf8(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -113,18 +90,18 @@ int wmain(int argc, wchar_t** argv) {
                     static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(imageInfo.lpBaseOfDll)),
                     static_cast<unsigned long>(imageInfo.SizeOfImage));
     }
-    Search search{process.dwProcessId};
+    HWND mainWindow = nullptr;
     const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
-    while (!search.found && GetTickCount64() < deadline &&
+    while (!mainWindow && GetTickCount64() < deadline &&
            WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
-        EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
+        mainWindow = shownUnownedWindow(process.dwProcessId);
     }
     int status = 0;
-    if (search.found) {
+    if (mainWindow) {
         DWORD_PTR result = 0;
-        SendMessageTimeoutW(search.found, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &result);
-        printWindow(search.found, 0);
-        SetForegroundWindow(search.found);
+        SendMessageTimeoutW(mainWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &result);
+        printWindow(mainWindow, 0);
+        SetForegroundWindow(mainWindow);
         pressKey(VK_F4, kAlt);
     } else {
         std::printf("no window\n");

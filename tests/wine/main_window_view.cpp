@@ -3,6 +3,7 @@
 #include "gbk_text.h"
 #include "running_program.h"
 #include "shell/window_layout.h"
+#include "tools/win32_support/process_windows_win.h"
 
 namespace {
 
@@ -14,21 +15,8 @@ LRESULT sendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) 
     return static_cast<LRESULT>(result);
 }
 
-struct ListSearch {
-    DWORD processId;
-    HWND list;
-};
-
-BOOL CALLBACK findVisibleList(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<ListSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) &&
-        windowClassName(window) == L"ComboLBox") {
-        search.list = window;
-        return FALSE;
-    }
-    return TRUE;
+bool isVisibleDropDownList(HWND window) {
+    return IsWindowVisible(window) && windowClassName(window) == L"ComboLBox";
 }
 
 }  // namespace
@@ -122,8 +110,7 @@ std::string MainWindowView::focusedControl() const {
 HWND MainWindowView::openList(std::string_view combo) const {
     HWND window = control(combo);
     if (!window || !sendTo(window, CB_GETDROPPEDSTATE)) return nullptr;
-    ListSearch search{0, nullptr};
-    GetWindowThreadProcessId(main_, &search.processId);
-    EnumWindows(findVisibleList, reinterpret_cast<LPARAM>(&search));
-    return search.list;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(main_, &processId);
+    return firstProcessWindow(processId, isVisibleDropDownList);
 }

@@ -2,36 +2,14 @@
 
 #include <utility>
 
+#include "tools/win32_support/process_windows_win.h"
+#include "tools/win32_support/wine_paths_win.h"
+
 namespace {
 
-// Wine runs Windows programs from Unix paths only through the drive that maps "/"; the default
-// prefix calls it Z:.
-std::wstring windowsPathOf(const std::string& path) {
-    std::wstring wide(path.begin(), path.end());
-    if (!wide.empty() && wide.front() == L'/') {
-        for (wchar_t& c : wide) {
-            if (c == L'/') c = L'\\';
-        }
-        wide.insert(0, L"Z:");
-    }
-    return wide;
-}
-
-struct WindowSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectProcessWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    // The style bit rather than IsWindowVisible, which tells nothing about windows of a desktop
-    // other than the caller's.
-    const bool visible = (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (owner == search.processId && visible) search.found.push_back(window);
-    return TRUE;
-}
+// The style bit rather than IsWindowVisible, which tells nothing about windows of a desktop other
+// than the caller's.
+bool hasVisibleStyle(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 }  // namespace
 
@@ -57,7 +35,7 @@ std::wstring windowText(HWND window) {
 RunningProgram::RunningProgram(const std::string& executable, const std::wstring& desktop,
                                DWORD timeoutMs)
     : desktop_(desktop) {
-    std::wstring path = windowsPathOf(executable);
+    std::wstring path = windowsPath(executable);
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -119,15 +97,14 @@ void RunningProgram::settle() const {
 }
 
 std::vector<HWND> RunningProgram::topLevelWindows() const {
-    WindowSearch search{processId_, {}};
-    if (desktop_.empty()) {
-        EnumWindows(collectProcessWindow, reinterpret_cast<LPARAM>(&search));
-    } else if (HDESK desk = OpenDesktopW(desktop_.c_str(), 0, FALSE, DESKTOP_READOBJECTS |
-                                                                         DESKTOP_ENUMERATE)) {
-        EnumDesktopWindows(desk, collectProcessWindow, reinterpret_cast<LPARAM>(&search));
+    if (desktop_.empty()) return processWindows(processId_, hasVisibleStyle);
+    std::vector<HWND> windows;
+    if (HDESK desk = OpenDesktopW(desktop_.c_str(), 0, FALSE,
+                                  DESKTOP_READOBJECTS | DESKTOP_ENUMERATE)) {
+        windows = processWindows(processId_, hasVisibleStyle, desk);
         CloseDesktop(desk);
     }
-    return search.found;
+    return windows;
 }
 
 std::optional<DWORD> RunningProgram::waitForExit(DWORD timeoutMs) const {
