@@ -1,25 +1,17 @@
-// The second yardstick of the start-up and memory benchmarks: what Windows (here Wine) charges for a
-// window with tavrolin.exe's 66 controls and nothing of the program's own. Built with tavrolin.exe's
-// resources (so its manifest selects the same common controls), it creates the window and one plain
-// standard control per layout row, in the row's place and size, with its caption, items and the
-// default GUI font, shows the window and runs the message loop. No subclassing, no drawing of its
-// own, no focus or keyboard rules, no handlers.
+// The second yardstick: what Windows (here Wine) charges for a window with tavrolin.exe's 66
+// controls and nothing of the program's own. Built with tavrolin.exe's resources (so that its
+// manifest selects the same common controls), it fills the window with one plain standard control
+// per layout row, in the row's place and size, with its caption, items and the default GUI font. No
+// subclassing, no drawing of its own, no focus or keyboard rules, no handlers.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "shell/win32/gbk_win.h"
 #include "shell/window_layout.h"
+#include "yardstick_window.h"
 
 namespace {
-
-LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
 
 struct StandardClass {
     const wchar_t* name;
@@ -48,24 +40,10 @@ StandardClass standardClassOf(const ControlLayout& row) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+bool addWindowContents(HWND window, HINSTANCE instance) {
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
-    windowClass.lpszClassName = L"StandardControls";
-    if (!RegisterClassExW(&windowClass)) return 1;
     const WindowLayout& layout = mainWindowLayout();
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Standard controls",
-                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, layout.outerWidth, layout.outerHeight, nullptr,
-                                  nullptr, instance, nullptr);
-    if (!window) return 1;
-
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     for (const ControlLayout& row : layout.controls) {
         // Every control in the window's client area, at its place there.
@@ -81,19 +59,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                        WS_CHILD | WS_VISIBLE | standard.style, x, y, row.width,
                                        isCombo ? kComboBoxOpenHeight : row.height, window, nullptr, instance,
                                        nullptr);
-        if (!control) return 1;
+        if (!control) return false;
         SendMessageW(control, WM_SETFONT, font, FALSE);
         for (const char* item : row.items) {
             SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gbkToWide(item).c_str()));
         }
         if (isCombo) SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(row.selected), 0);
     }
-
-    ShowWindow(window, SW_SHOW);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return true;
 }
