@@ -1,5 +1,5 @@
 // The main window described as data: its own settings and one row per control. The window is built
-// from this description alone, by one loop over the rows.
+// from this description alone, by going over the rows.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-// The main window on Win32: built from mainWindowLayout() by one loop over its rows, it owns the
+// The main window on Win32: built from the rows of mainWindowLayout(), it owns the
 // control windows, turns their notifications into control events and remembers the focus across
 // deactivation.
 #pragma once
